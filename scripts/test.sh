@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Dudedur and runs every test: once under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then in the release build with warnings as errors.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/bootstrap.sh
+
+jobs=${DUDEDUR_JOBS:-2}
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+
+echo "== Sanitized build (ASan + UBSan)"
+cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDUDEDUR_WERROR=ON \
+    -DDUDEDUR_SANITIZE=ON -DDUDEDUR_BUILD_BENCHMARKS=OFF >/dev/null
+cmake --build build/sanitize -j "$jobs"
+ctest --test-dir build/sanitize -j "$jobs" --output-on-failure >build/sanitize/ctest.log 2>&1 || {
+    cat build/sanitize/ctest.log
+    exit 1
+}
+tail -n 3 build/sanitize/ctest.log
+
+echo "== Release build"
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DDUDEDUR_WERROR=ON >/dev/null
+cmake --build build/release -j "$jobs"
+ctest --test-dir build/release -j "$jobs" --output-on-failure

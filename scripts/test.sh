@@ -10,7 +10,7 @@ jobs=${DUDEDUR_JOBS:-2}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
 echo "== Sanitized build (ASan + UBSan)"
-cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDUDEDUR_WERROR=ON \
+cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDUDEDUR_WERROR=ON \
     -DDUDEDUR_SANITIZE=ON -DDUDEDUR_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build build/sanitize -j "$jobs"
 ctest --test-dir build/sanitize -j "$jobs" --output-on-failure >build/sanitize/ctest.log 2>&1 || {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/dudedur_zadanie.h"
+#include "model/problem_list.h"
 #include "model/zestaw.h"
 
 namespace dudedur {
@@ -24,7 +25,7 @@ struct OperType {
 struct DudedurZadaniaOperacja {
     int32_t op1 = kOpNone;
     int32_t op2 = kOpAdd;
-    std::vector<DudedurZadanie> problems;
+    ProblemList problems;
 
     friend bool operator==(const DudedurZadaniaOperacja&, const DudedurZadaniaOperacja&);
 };
@@ -32,7 +33,7 @@ struct DudedurZadaniaOperacja {
 // The model object: the catalogue (`groups`, at most one per operation pair, in order of first
 // insertion) and the sets of the last worksheet (`sets`).
 class Dudedur {
-public:
+  public:
     std::vector<DudedurZadaniaOperacja> groups;
     std::vector<Zestaw> sets;
 

@@ -29,7 +29,7 @@ inline constexpr int32_t kMultiplicativeLimit = 10;
 inline constexpr bool IsMultiplicative(int32_t op) { return op == kOpMul || op == kOpDiv; }
 
 class DudedurZadanie {
-public:
+  public:
     int32_t a = 0;
     int32_t b = 0;
     int32_t c = 0;

@@ -14,7 +14,7 @@ using BlankPosition = int32_t;
 inline constexpr BlankPosition kBlankResult = -1;
 
 class Zestaw {
-public:
+  public:
     std::vector<int32_t> itemIndexes;     // index of the problem within its group
     std::vector<int32_t> groupIndexes;    // index of the problem's group in the catalogue
     std::vector<int32_t> blankPositions;  // the row's BlankPosition

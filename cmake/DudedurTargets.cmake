@@ -26,5 +26,6 @@ function(dudedur_test name)
     target_link_libraries(${name} PRIVATE dudedur_build_flags ${ARG_DEPS} GTest::gtest GTest::gtest_main)
     target_compile_definitions(${name} PRIVATE DUDEDUR_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
                                DUDEDUR_BINARY="$<TARGET_FILE:dudedur>")
+    add_dependencies(${name} dudedur)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "LC_ALL=C.UTF-8")
 endfunction()

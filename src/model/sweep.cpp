@@ -85,7 +85,9 @@ Interval RightOperands(int32_t op, int64_t x, int32_t addRange, int32_t mulRange
 
 Interval Intersect(Interval x, Interval y) { return {std::max(x.lo, y.lo), std::min(x.hi, y.hi)}; }
 
-bool IsAdditive(int32_t op) { return op == kOpAdd || op == kOpSub; }
+// Division rounding down and up, for a positive divisor.
+int64_t FloorDiv(int64_t x, int64_t y) { return x >= 0 ? x / y : -((-x + y - 1) / y); }
+int64_t CeilDiv(int64_t x, int64_t y) { return x >= 0 ? (x + y - 1) / y : -(-x / y); }
 
 // The candidates of one bracket mode for a fixed first argument and pair. The rules bound b and,
 // once b is fixed, c; where both steps are additions, subtractions or multiplications with a
@@ -117,7 +119,7 @@ class ModeSweep {
             return;
         }
         bs_ = Intersect(LeftOperands(pair.op2, addRange, mulRange), sweepBounds_);
-        exact_ = pair.op1 != kOpDiv && IsAdditive(pair.op2);
+        exact_ = pair.op1 != kOpDiv && pair.op2 != kOpDiv;
     }
 
     // The values of b worth trying.
@@ -137,26 +139,37 @@ class ModeSweep {
             offset_ = problem_.op2 == kOpMul ? 0 : t_;
             return Intersect(RightOperands(problem_.op2, t_, addRange_, mulRange_), sweepBounds_);
         }
-        // result = a op1 (b op2 c), with op2 additive where exact
-        const int64_t inner = problem_.op2 == kOpSub ? -1 : 1;  // b op2 c = b + inner * c
+        // Where exact, b op2 c is innerOffset + innerSlope * c, and so is the result.
+        const int64_t innerOffset = problem_.op2 == kOpMul ? 0 : b;
+        const int64_t innerSlope = problem_.op2 == kOpMul ? b : problem_.op2 == kOpSub ? -1 : 1;
         const int64_t a = problem_.a;
         switch (problem_.op1) {
             case kOpAdd:
-                offset_ = a + b;
-                slope_ = inner;
+                offset_ = a + innerOffset;
+                slope_ = innerSlope;
                 break;
             case kOpSub:
-                offset_ = a - b;
-                slope_ = -inner;
+                offset_ = a - innerOffset;
+                slope_ = -innerSlope;
                 break;
             default:  // kOpMul
-                offset_ = a * b;
-                slope_ = a * inner;
+                offset_ = a * innerOffset;
+                slope_ = a * innerSlope;
                 break;
         }
+        // c such that t = b op2 c is a valid right operand of op1.
         Interval cs = Intersect(RightOperands(problem_.op2, b, addRange_, mulRange_), sweepBounds_);
-        if (problem_.op2 == kOpAdd) cs = Intersect(cs, {ts_.lo - b, ts_.hi - b});  // t = b + c
-        if (problem_.op2 == kOpSub) cs = Intersect(cs, {b - ts_.hi, b - ts_.lo});  // t = b - c
+        switch (problem_.op2) {
+            case kOpAdd:
+                return Intersect(cs, {ts_.lo - b, ts_.hi - b});
+            case kOpSub:
+                return Intersect(cs, {b - ts_.hi, b - ts_.lo});
+            case kOpMul:
+                if (b == 0) return ts_.lo <= 0 && 0 <= ts_.hi ? cs : kNothing;
+                return Intersect(cs, {CeilDiv(ts_.lo, b), FloorDiv(ts_.hi, b)});
+            default:
+                break;
+        }
         return cs;
     }
 

@@ -7,7 +7,13 @@
 
 #include "cli/catalogue_command.h"
 #include "cli/command_options.h"
+#include "cli/stored_options.h"
+#include "model/random.h"
 #include "model/sweep.h"
+#include "pdf/Pdfhdr.h"
+#include "settings/settings_report.h"
+#include "settings/settings_store.h"
+#include "worksheet/generate_action.h"
 
 namespace dudedur::cli {
 namespace {
@@ -21,7 +27,8 @@ constexpr const char* kUsage =
     "Bez polecenia uruchamia okno programu.\n\n"
     "Polecenia:\n"
     "  catalogue   wypisuje katalog zadań dla wybranych opcji\n"
-    "  generate    zapisuje arkusz zadań w PDF\n\n"
+    "  generate    zapisuje arkusz zadań w PDF\n"
+    "  settings    wypisuje zapisane opcje okna\n\n"
     "Opcje każdego polecenia: dudedur <polecenie> --help\n";
 
 int BadInput(const std::string& message) {
@@ -29,13 +36,9 @@ int BadInput(const std::string& message) {
     return kExitBadInput;
 }
 
-Result<StoredOptions> NoStoredOptions() {
-    return Status::Error("ustawienia nie są jeszcze dostępne");
-}
-
 int RunCatalogue(const std::vector<std::string>& args) {
     const Result<CommandOptions> parsed =
-        ParseCommandOptions(Command::kCatalogue, args, NoStoredOptions);
+        ParseCommandOptions(Command::kCatalogue, args, LoadStoredOptions);
     if (!parsed.ok()) return BadInput(parsed.message());
     const CommandOptions& options = parsed.value();
     if (options.help) {
@@ -58,6 +61,62 @@ int RunCatalogue(const std::vector<std::string>& args) {
     return std::cout.good() ? kExitOk : kExitRefused;
 }
 
+int RunGenerate(const std::vector<std::string>& args) {
+    const Result<CommandOptions> parsed =
+        ParseCommandOptions(Command::kGenerate, args, LoadStoredOptions);
+    if (!parsed.ok()) return BadInput(parsed.message());
+    const CommandOptions& options = parsed.value();
+    if (options.help) {
+        std::cout << CommandHelp(Command::kGenerate);
+        return kExitOk;
+    }
+    uint64_t seed = 0;
+    if (options.seed) {
+        seed = *options.seed;
+        SeedRandom(seed);
+    } else {
+        seed = SeedRandomFromClock();
+    }
+    std::cerr << "seed: " << seed << '\n';
+
+    GenerateRequest request;
+    request.generation = options.generation;
+    request.worksheet = options.worksheet;
+    request.outputPath = options.outputPath;
+    request.open = options.open;
+    Dudedur model;
+    TRolePDF pdf;
+    WorksheetSession session{model, pdf};
+    const Result<std::string> written = GenerateWorksheet(request, session);
+    if (!written.ok()) {
+        std::cerr << written.message() << '\n';
+        return kExitRefused;
+    }
+    std::cout << written.value() << '\n';
+    return kExitOk;
+}
+
+int RunSettings(const std::vector<std::string>& args) {
+    bool tsv = false;
+    for (const std::string& arg : args) {
+        if (arg == "--tsv") {
+            tsv = true;
+        } else if (arg == "--help" || arg == "-h") {
+            std::cout << "Użycie: dudedur settings [--tsv]\n"
+                         "Wypisuje ścieżkę pliku ustawień i trzynaście zapisanych opcji okna.\n"
+                         "  --tsv   dla skryptów: trzynaście wierszy klucz<TAB>wartość\n";
+            return kExitOk;
+        } else {
+            return BadInput(arg + ": nieznana opcja (zobacz --help)");
+        }
+    }
+    const std::string path = settings::SettingsFile();
+    settings::FormOptions options = settings::LoadSettings(path);
+    settings::ApplyBracketsRule(options);
+    std::cout << (tsv ? settings::SettingsTsv(options) : settings::DescribeSettings(path, options));
+    return kExitOk;
+}
+
 }  // namespace
 
 int RunCommandLine(int argc, char** argv) {
@@ -68,6 +127,8 @@ int RunCommandLine(int argc, char** argv) {
     const std::string command = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "catalogue") return RunCatalogue(args);
+    if (command == "generate") return RunGenerate(args);
+    if (command == "settings") return RunSettings(args);
     if (command == "--help" || command == "-h" || command == "help") {
         std::cout << kUsage;
         return kExitOk;

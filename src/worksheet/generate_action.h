@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <string>
 
 #include "common/status.h"
@@ -39,7 +40,14 @@ struct WorksheetSession {
     Dudedur& model;
     TRolePDF& pdf;
     std::time_t documentTime = 0;
+    // The clock that stamps each worksheet; tests set their own.
+    std::function<std::time_t()> now = [] { return std::time(nullptr); };
 };
+
+// The refusal when the options leave no exercise at all (ranges the window does not offer).
+inline constexpr const char* kNoProblemFitsMessage =
+    "Żadne zadanie nie pasuje do wybranych opcji.\n\nZwiększ zakresy liczb lub wybierz inne "
+    "działania.";
 
 // Runs the action. On success returns the path of the written document. On a refusal (no
 // operation chosen, no exercise fits, an old file that cannot be removed, a failed write)

@@ -15,7 +15,8 @@ inline constexpr int32_t kNoEntry = -1;
 // files keep positions, so the order must never change.
 inline constexpr std::array<std::string_view, 7> kAddRangeEntries = {"10", "20", "30", "40",
                                                                      "30", "50", "100"};
-inline constexpr std::array<std::string_view, 5> kMulRangeEntries = {"20", "30", "40", "50", "100"};
+inline constexpr std::array<std::string_view, 5> kMulRangeEntries = {"20", "30", "40", "50",
+                                                                     "100"};
 inline constexpr std::array<std::string_view, 3> kProblemsPerSetEntries = {"10", "15", "18"};
 inline constexpr std::array<std::string_view, 7> kSetCountEntries = {"1", "2", "4", "5",
                                                                      "6", "8", "10"};

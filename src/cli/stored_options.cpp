@@ -20,7 +20,8 @@ std::optional<int32_t> EntryValue(std::span<const std::string_view> entries, int
 }
 
 Status NoEntry(const std::string& label) {
-    return Status::Error("lista \"" + label + "\" nie ma wybranej pozycji; wybierz ją w oknie "
+    return Status::Error("lista \"" + label +
+                         "\" nie ma wybranej pozycji; wybierz ją w oknie "
                          "programu albo podaj wartość w wierszu poleceń");
 }
 

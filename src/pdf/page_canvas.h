@@ -44,7 +44,7 @@ struct CanvasFont {
 };
 
 class PageCanvas {
-public:
+  public:
     virtual ~PageCanvas() = default;
 
     // The font of every later TextOut, TextWidth and TextHeight.

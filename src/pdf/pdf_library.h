@@ -12,16 +12,15 @@
 namespace dudedur {
 
 class PdfLibrary {
-public:
+  public:
     virtual ~PdfLibrary() = default;
 
     // Begins a document whose pages are widthPoints x heightPoints points; its first page is
     // current. Information strings that are absent come as nullptr, never as "". Fails with a
     // readable reason when the file cannot be started.
     virtual Status BeginDocument(const char* fileName, const char* title, const char* author,
-                                 const char* subject, const char* keywords,
-                                 const char* creator, int32_t widthPoints,
-                                 int32_t heightPoints) = 0;
+                                 const char* subject, const char* keywords, const char* creator,
+                                 int32_t widthPoints, int32_t heightPoints) = 0;
     // The drawing surface of the current page. The same object for the whole document, so that
     // its font and pen carry over from page to page.
     virtual PageCanvas& CurrentPage() = 0;
@@ -36,8 +35,7 @@ public:
     // The number of pages of the open (or last) document.
     virtual int32_t PageCount() = 0;
     // Adds a bookmark to the document's outline; returns its id.
-    virtual int32_t AddOutline(const std::string& text, int32_t level, int32_t page,
-                               int32_t y) = 0;
+    virtual int32_t AddOutline(const std::string& text, int32_t level, int32_t page, int32_t y) = 0;
 };
 
 // The library that writes real PDF files through cairo and pango.

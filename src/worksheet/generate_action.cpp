@@ -19,7 +19,8 @@ Result<std::string> GenerateWorksheet(const GenerateRequest& request, WorksheetS
     std::string path = request.outputPath;
     if (path.empty()) {
         const std::string folder = settings::OutputFolder();
-        static_cast<void>(platform::CreateFolderWithParents(folder));  // a failure shows when writing
+        static_cast<void>(
+            platform::CreateFolderWithParents(folder));  // a failure shows when writing
         path = folder + DocumentFileName(session.documentTime);
     }
     if (const Status removed = RemoveOldFile(path); !removed.ok()) return removed;

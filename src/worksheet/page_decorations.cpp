@@ -34,8 +34,7 @@ void DrawPageDecorations(PageCanvas& canvas, int32_t width, int32_t height, int3
     canvas.LineTo(width - kMargin, height - kFooterRuleFromBottom);
     canvas.TextOut(kMargin, height - kFooterTextFromBottom, "Dudedur - " + ProgramPageUrl());
     const std::string page = "Strona: " + NumberText(pageNumber);
-    canvas.TextOut(width - kMargin - canvas.TextWidth(page), height - kFooterTextFromBottom,
-                   page);
+    canvas.TextOut(width - kMargin - canvas.TextWidth(page), height - kFooterTextFromBottom, page);
 
     const std::string date = DocumentDateText(documentTime);
     const int32_t dateWidth = canvas.TextWidth(date);

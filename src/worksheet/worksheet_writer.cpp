@@ -3,6 +3,7 @@
 #include "model/random.h"
 #include "pdf/Pdfhdr.h"
 #include "worksheet/expression_drawing.h"
+#include "worksheet/output_file.h"
 #include "worksheet/page_decorations.h"
 
 namespace dudedur {
@@ -88,19 +89,20 @@ Result<std::string> WriteWorksheet(WorksheetSession& session, const WorksheetOpt
         const int32_t left = (twoPerPage && i % 2 == 1) ? pdf.GetPageWidth() / 2 : kSetLeft;
 
         const std::string heading = "Zestaw nr: " + NumberText(i + 1);
-        pdf.GetCanvas().TextOut(left + kSetHeadingRightFromLeft - pdf.GetCanvas().TextWidth(heading),
-                                kSetHeadingTop, heading);
+        pdf.GetCanvas().TextOut(
+            left + kSetHeadingRightFromLeft - pdf.GetCanvas().TextWidth(heading), kSetHeadingTop,
+            heading);
         for (int32_t j = 0; j < options.problemsPerSet; ++j) {
             const Dudedur::Drawn drawn = model.RandomProblem();
             const int32_t top = (pdf.GetCanvas().TextHeight("hp") + spacing) * j + kFirstRowTop;
             const BlankPosition blank = ChooseBlank(options.missingArgument, threeArguments);
             zestaw.Add(drawn.group, drawn.index, blank);
-            DrawProblemRow(pdf.GetCanvas(), drawn.problem, j + 1, left, top, blank,
-                           threeArguments, options.missingArgument);
+            DrawProblemRow(pdf.GetCanvas(), drawn.problem, j + 1, left, top, blank, threeArguments,
+                           options.missingArgument);
         }
         model.AddSet(zestaw);
-        DrawPageDecorations(pdf.GetCanvas(), pdf.GetPageWidth(), pdf.GetPageHeight(), page,
-                            false, session.documentTime);
+        DrawPageDecorations(pdf.GetCanvas(), pdf.GetPageWidth(), pdf.GetPageHeight(), page, false,
+                            session.documentTime);
     }
 
     NewPage(pdf);  // the answers page

@@ -24,7 +24,7 @@ struct DrawCall {
 
 // Metrics: every character is font.size * 6 / 10 units wide, a line font.size * 16 / 10 high.
 class RecordingCanvas : public PageCanvas {
-public:
+  public:
     std::vector<DrawCall> calls;
     int32_t page = 1;
 
@@ -48,7 +48,7 @@ struct BegunDocument {
 };
 
 class RecordingPdfLibrary : public PdfLibrary {
-public:
+  public:
     // Shared with the test, which keeps a pointer after handing the library to TRolePDF.
     struct Record {
         std::vector<BegunDocument> documents;
@@ -70,7 +70,7 @@ public:
     int32_t PageCount() override { return record_.pages; }
     int32_t AddOutline(const std::string&, int32_t, int32_t, int32_t) override { return 0; }
 
-private:
+  private:
     Record& record_;
 };
 

@@ -86,9 +86,9 @@ TEST(DrawProblemRow, TwoArgumentsWithTheResultBlank) {
     DrawProblemRow(canvas, Problem(0, kOpNone, 7, kOpAdd, 5, kBracketsNone, 12), 1, L, 110,
                    kBlankResult, false, false);
     const std::vector<Placed> expected = {
-        {"1)", Right(L, "1)", 14)},         {"7", Right(L + 160, "7", 14)},
-        {" + ", L + 170},                   {"5", Right(L + 250, "5", 14)},
-        {" = ", L + 260},                   {"__", Right(L + 340, "__", 14)},
+        {"1)", Right(L, "1)", 14)}, {"7", Right(L + 160, "7", 14)},
+        {" + ", L + 170},           {"5", Right(L + 250, "5", 14)},
+        {" = ", L + 260},           {"__", Right(L + 340, "__", 14)},
     };
     EXPECT_EQ(Placements(canvas, 110), expected);
 }
@@ -100,11 +100,17 @@ TEST(DrawProblemRow, ThreeArgumentsWithBracketsAndAMissingArgument) {
         BlankPosition blank;
         std::vector<std::string> texts;
     } cases[] = {
-        {"brackets left, result blank off", Problem(3, kOpAdd, 4, kOpMul, 2, kBracketsLeft, 14),
-         1, {"10)", "(__", " + ", "4)", " \u2022 ", "2", " = ", "14"}},
-        {"brackets right, slot 2 blank", Problem(20, kOpSub, 5, kOpSub, 5, kBracketsRight, 20), 2,
+        {"brackets left, result blank off",
+         Problem(3, kOpAdd, 4, kOpMul, 2, kBracketsLeft, 14),
+         1,
+         {"10)", "(__", " + ", "4)", " \u2022 ", "2", " = ", "14"}},
+        {"brackets right, slot 2 blank",
+         Problem(20, kOpSub, 5, kOpSub, 5, kBracketsRight, 20),
+         2,
          {"10)", "20", " - ", "(__", " - ", "5)", " = ", "20"}},
-        {"slot 3 blank", Problem(2, kOpMul, 3, kOpAdd, 4, kBracketsNone, 10), 3,
+        {"slot 3 blank",
+         Problem(2, kOpMul, 3, kOpAdd, 4, kBracketsNone, 10),
+         3,
          {"10)", "2", " \u2022 ", "3", " + ", "__", " = ", "10"}},
     };
     for (const auto& c : cases) {
@@ -117,8 +123,8 @@ TEST(DrawProblemRow, ThreeArgumentsWithBracketsAndAMissingArgument) {
         const int32_t leftEdges[] = {-1, -1, 561 + 80, -1, 561 + 170, -1, 561 + 260, -1};
         for (size_t i = 0; i < placed.size(); ++i) {
             EXPECT_EQ(placed[i].text, c.texts[i]) << c.name << " element " << i;
-            const int32_t x = rightEdges[i] >= 0 ? Right(rightEdges[i], c.texts[i], 12)
-                                                 : leftEdges[i];
+            const int32_t x =
+                rightEdges[i] >= 0 ? Right(rightEdges[i], c.texts[i], 12) : leftEdges[i];
             EXPECT_EQ(placed[i].x, x) << c.name << " element " << i;
             EXPECT_FALSE(placed[i].red) << c.name << " element " << i;
         }
@@ -133,7 +139,9 @@ TEST(DrawAnswerRow, ThePupilsValueIsRedAndTheRestBlack) {
         BlankPosition blank;
         std::vector<Placed> expected;  // x offsets from L on the answer grid
     } cases[] = {
-        {"two arguments, result", Problem(0, kOpNone, 7, kOpAdd, 5, kBracketsNone, 12), false,
+        {"two arguments, result",
+         Problem(0, kOpNone, 7, kOpAdd, 5, kBracketsNone, 12),
+         false,
          kBlankResult,
          {{"1)", Right(0, "1)", 8)},
           {"7", Right(66, "7", 8)},
@@ -141,7 +149,10 @@ TEST(DrawAnswerRow, ThePupilsValueIsRedAndTheRestBlack) {
           {"5", Right(102, "5", 8)},
           {" = ", 105},
           {"12", Right(145, "12", 8), true}}},
-        {"three arguments, slot 3", Problem(2, kOpMul, 3, kOpAdd, 4, kBracketsNone, 10), true, 3,
+        {"three arguments, slot 3",
+         Problem(2, kOpMul, 3, kOpAdd, 4, kBracketsNone, 10),
+         true,
+         3,
          {{"1)", Right(0, "1)", 8)},
           {"2", Right(30, "2", 8)},
           {" \u2022 ", 33},
@@ -151,7 +162,9 @@ TEST(DrawAnswerRow, ThePupilsValueIsRedAndTheRestBlack) {
           {" = ", 105},
           {"10", Right(145, "10", 8)}}},
         {"brackets, slot 1 keeps its bracket red",
-         Problem(3, kOpAdd, 4, kOpMul, 2, kBracketsLeft, 14), true, 1,
+         Problem(3, kOpAdd, 4, kOpMul, 2, kBracketsLeft, 14),
+         true,
+         1,
          {{"1)", Right(0, "1)", 8)},
           {"(3", Right(30, "(3", 8), true},
           {" + ", 33},

@@ -55,17 +55,16 @@ TEST(DrawPageDecorations, FramesPortraitAndLandscapePages) {
         RecordingCanvas canvas;
         canvas.font.color = kBlack;
         DrawPageDecorations(canvas, c.width, c.height, c.page, c.answers, time);
-        const int32_t w = 8 * 6 / 10;  // character width of the 8-point font
+        auto width = [](const std::string& text) { return CharacterCount(text) * 8 * 6 / 10; };
         const std::string pageText = "Strona: " + std::to_string(c.page);
         const std::string date = "09-12-2024 14:05:07";
         const std::vector<std::tuple<DrawCall::Kind, int32_t, int32_t, std::string>> expected = {
             {DrawCall::Kind::kMoveTo, 50, c.height - 50, ""},
             {DrawCall::Kind::kLineTo, c.width - 50, c.height - 50, ""},
             {DrawCall::Kind::kText, 50, c.height - 45, "Dudedur - " + ProgramPageUrl()},
-            {DrawCall::Kind::kText, c.width - 50 - CharacterCount(pageText) * w, c.height - 45,
-             pageText},
+            {DrawCall::Kind::kText, c.width - 50 - width(pageText), c.height - 45, pageText},
             {DrawCall::Kind::kText, 50, 26, c.title},
-            {DrawCall::Kind::kText, c.width - 50 - CharacterCount(date) * w, 26, date},
+            {DrawCall::Kind::kText, c.width - 50 - width(date), 26, date},
             {DrawCall::Kind::kMoveTo, 50, 40, ""},
             {DrawCall::Kind::kLineTo, c.width - 50, 40, ""},
         };

@@ -19,7 +19,7 @@ using testing::RecordingPdfLibrary;
 
 // A worksheet written through the component onto a recording library.
 class WorksheetWriterTest : public ::testing::Test {
-protected:
+  protected:
     WorksheetWriterTest()
         : pdf_(std::make_unique<RecordingPdfLibrary>(record_)), session_{model_, pdf_} {
         pdf_.SetOpener([this](const std::string& path) { opened_.push_back(path); });
@@ -38,8 +38,8 @@ protected:
         }
     }
 
-    Result<std::string> Write(int32_t sets, int32_t problems, bool twoPerPage,
-                              bool missing = false, bool three = false) {
+    Result<std::string> Write(int32_t sets, int32_t problems, bool twoPerPage, bool missing = false,
+                              bool three = false) {
         WorksheetOptions options;
         options.setCount = sets;
         options.problemsPerSet = problems;
@@ -125,12 +125,27 @@ TEST_F(WorksheetWriterTest, TenSetsFillTheAnswerGrid) {
         std::vector<std::pair<int32_t, int32_t>> blocks;  // left, top of each block
     } cases[] = {
         {false,
-         {{50, 70}, {240, 70}, {430, 70}, {620, 70}, {50, 1123 / 3 + 40}, {240, 1123 / 3 + 40},
-          {430, 1123 / 3 + 40}, {620, 1123 / 3 + 40}, {50, 2 * 1123 / 3 + 10},
+         {{50, 70},
+          {240, 70},
+          {430, 70},
+          {620, 70},
+          {50, 1123 / 3 + 40},
+          {240, 1123 / 3 + 40},
+          {430, 1123 / 3 + 40},
+          {620, 1123 / 3 + 40},
+          {50, 2 * 1123 / 3 + 10},
           {240, 2 * 1123 / 3 + 10}}},
         {true,
-         {{100, 70}, {290, 70}, {480, 70}, {670, 70}, {860, 70}, {100, 793 / 2 + 10},
-          {290, 793 / 2 + 10}, {480, 793 / 2 + 10}, {670, 793 / 2 + 10}, {860, 793 / 2 + 10}}},
+         {{100, 70},
+          {290, 70},
+          {480, 70},
+          {670, 70},
+          {860, 70},
+          {100, 793 / 2 + 10},
+          {290, 793 / 2 + 10},
+          {480, 793 / 2 + 10},
+          {670, 793 / 2 + 10},
+          {860, 793 / 2 + 10}}},
     };
     for (const auto& c : cases) {
         record_ = {};
@@ -157,7 +172,8 @@ TEST_F(WorksheetWriterTest, EighteenProblemsTwoToAPageUseTheSmallerFont) {
         // Row labels of the first set: "1)" .. "N)".
         std::vector<DrawCall> labels;
         for (const DrawCall& call : record_.canvas.Texts(1)) {
-            if (!call.text.empty() && call.text.back() == ')' && call.x < 80) labels.push_back(call);
+            if (!call.text.empty() && call.text.back() == ')' && call.x < 80)
+                labels.push_back(call);
         }
         ASSERT_EQ(labels.size(), static_cast<size_t>(c.problems)) << c.problems;
         const int32_t pitch = c.size * 16 / 10 + c.spacing;
@@ -192,7 +208,9 @@ TEST_F(WorksheetWriterTest, AnswersShowTheProblemsOfTheProblemPages) {
     }
     ASSERT_EQ(problemSlots.size(), answerSlots.size());
     for (size_t i = 0; i < problemSlots.size(); ++i) {
-        if (problemSlots[i] != "__") EXPECT_EQ(problemSlots[i], answerSlots[i]) << i;
+        if (problemSlots[i] != "__") {
+            EXPECT_EQ(problemSlots[i], answerSlots[i]) << i;
+        }
     }
 }
 

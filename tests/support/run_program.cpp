@@ -25,13 +25,19 @@ std::string ReadAll(const std::string& path) {
 
 ProgramRun RunDudedur(const std::vector<std::string>& args,
                       const std::map<std::string, std::string>& environment) {
+    std::vector<std::string> argv = {DUDEDUR_BINARY};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return RunProgram(argv, environment);
+}
+
+ProgramRun RunProgram(const std::vector<std::string>& args,
+                      const std::map<std::string, std::string>& environment) {
     char outPath[] = "/tmp/dudedur-test-out-XXXXXX";
     char errPath[] = "/tmp/dudedur-test-err-XXXXXX";
     const int outFd = mkstemp(outPath);
     const int errFd = mkstemp(errPath);
 
-    std::vector<std::string> argvText = {DUDEDUR_BINARY};
-    argvText.insert(argvText.end(), args.begin(), args.end());
+    std::vector<std::string> argvText = args;
     std::vector<char*> argv;
     for (std::string& arg : argvText) argv.push_back(arg.data());
     argv.push_back(nullptr);
@@ -57,7 +63,7 @@ ProgramRun RunDudedur(const std::vector<std::string>& args,
 
     ProgramRun run;
     pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0) {
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0) {
         int status = 0;
         waitpid(pid, &status, 0);
         run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);

@@ -13,8 +13,12 @@ struct ProgramRun {
     std::string err;
 };
 
-// Runs the program built with the tests with the given arguments and extra environment
-// variables, without a shell, and waits for it.
+// Runs a program (looked up on PATH) with its arguments and extra environment variables, without
+// a shell, and waits for it.
+ProgramRun RunProgram(const std::vector<std::string>& argv,
+                      const std::map<std::string, std::string>& environment = {});
+
+// Runs the dudedur program built with the tests.
 ProgramRun RunDudedur(const std::vector<std::string>& args,
                       const std::map<std::string, std::string>& environment = {});
 

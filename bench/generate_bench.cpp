@@ -1,10 +1,20 @@
-// The heaviest sweep (all four operations, three arguments, brackets, both ranges 100), by the
-// production sweep and by the straightforward rendering of the rules, side by side.
+// The heaviest options (all four operations, three arguments, brackets, both ranges 100): the
+// production sweep, the whole generate action (sweep and a complete worksheet PDF of 10 sets of
+// 18 problems, two to a page, on disk) and the straightforward rendering of the sweep's rules,
+// side by side.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "model/random.h"
 #include "model/sweep.h"
+#include "pdf/Pdfhdr.h"
 #include "reference_sweep.h"
+#include "worksheet/generate_action.h"
 
 namespace dudedur {
 namespace {
@@ -53,7 +63,37 @@ void BM_Sweep(benchmark::State& state) {
     state.counters["peak_MB"] = PeakResidentMegabytes();
 }
 
+void BM_GenerateWorksheet(benchmark::State& state) {
+    std::string folder = (std::filesystem::temp_directory_path() / "dudedur-bench-XXXXXX").string();
+    if (mkdtemp(folder.data()) == nullptr) {
+        state.SkipWithError("no temporary folder");
+        return;
+    }
+    GenerateRequest request;
+    request.generation = HeaviestOptions();
+    request.worksheet.setCount = 10;
+    request.worksheet.problemsPerSet = 18;
+    request.worksheet.twoSetsPerPage = true;
+    request.outputPath = folder + "/zadania.pdf";
+    SeedRandom(1);
+    for (auto _ : state) {
+        Dudedur model;
+        TRolePDF pdf;
+        WorksheetSession session{model, pdf};
+        const Result<std::string> written = GenerateWorksheet(request, session);
+        if (!written.ok()) {
+            state.SkipWithError(written.message().c_str());
+            break;
+        }
+    }
+    std::error_code ignored;
+    state.counters["pdf_KB"] =
+        static_cast<double>(std::filesystem::file_size(request.outputPath, ignored)) / 1024.0;
+    std::filesystem::remove_all(folder, ignored);
+}
+
 BENCHMARK(BM_Sweep)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_GenerateWorksheet)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_SweepStraightforward)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace

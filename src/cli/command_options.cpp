@@ -159,7 +159,8 @@ std::string CommandHelp(Command command) {
            "  --problems N         liczba zadań w zestawie (1-18, domyślnie 15)\n"
            "  --sets N             liczba zestawów (1-10, domyślnie 2)\n"
            "  --per-page 1|2       liczba zestawów na stronie (domyślnie 2)\n"
-           "  --seed N             ziarno losowania; te same ziarno i opcje dają te same zadania\n"
+           "  --seed N             ziarno losowania; to samo ziarno i te same opcje dają\n"
+           "                       te same zadania\n"
            "  -o, --output PLIK    zapisz do PLIKU (domyślnie: zadania_<data>.pdf w folderze\n"
            "                       Dudedur w dokumentach)\n"
            "  --open               otwórz gotowy dokument w przeglądarce PDF\n";

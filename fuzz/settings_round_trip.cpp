@@ -59,6 +59,11 @@ Status CheckSettingsRoundTrip(std::string_view bytes) {
     if (const FormOptions again = settings::ReadOptions(ini); again != loaded) {
         return Differs("save of the loaded options", loaded, again);
     }
+    // Saving the same options again finds every key in place and changes no byte.
+    const std::string once = ini.text();
+    settings::WriteOptions(ini, loaded);
+    if (ini.text() != once)
+        return Status::Error("a second save of the same options changed the text");
 
     const FormOptions saved = OptionsFromBytes(bytes);
     settings::WriteOptions(ini, saved);

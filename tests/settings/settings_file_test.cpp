@@ -135,6 +135,19 @@ TEST(SettingsFile, FailedSaveReportsAndLeavesTheDiskAsItWas) {
     EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"dudedur.ini"});
 }
 
+// A pipe or a device at the settings path would block a reader or never end.
+TEST(SettingsFile, OnlyARegularFileIsRead) {
+    const TempFolder folder;
+    const std::string fifo = folder / "fifo.ini";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(LoadSettings(fifo), FormOptions{});
+    EXPECT_FALSE(SaveSettings(fifo, FormOptions{}).ok());
+
+    const std::string device = folder / "device.ini";
+    ASSERT_EQ(symlink("/dev/zero", device.c_str()), 0);
+    EXPECT_EQ(LoadSettings(device), FormOptions{});
+}
+
 TEST(SettingsFile, ReadOnlyFileLoadsButIsNotChangedBySave) {
     if (geteuid() == 0) GTEST_SKIP() << "root writes read-only files";
     const TempFolder folder;

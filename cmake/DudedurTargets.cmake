@@ -22,6 +22,14 @@ if(DUDEDUR_SANITIZE)
     set(DUDEDUR_SANITIZER_SOURCES ${CMAKE_CURRENT_LIST_DIR}/leak_suppressions.cpp)
 endif()
 
+if(DUDEDUR_FUZZ)
+    # Coverage for libFuzzer and the sanitizers that turn silent faults into crashes; the fuzz
+    # targets themselves link the fuzzer's main.
+    target_compile_options(dudedur_build_flags INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                           -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(dudedur_build_flags INTERFACE -fsanitize=address,undefined)
+endif()
+
 # dudedur_library(<name> SOURCES ... [DEPS ...]): one static library of a subsystem folder.
 function(dudedur_library name)
     cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Dudedur and runs every test: once under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then in the release build with warnings as errors.
+# UndefinedBehaviorSanitizer, then in the release build with warnings as errors; between the
+# release build and its tests the settings file is fuzzed for a bounded minute (scripts/fuzz.sh),
+# so that the output still ends with CTest's summary.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,4 +24,8 @@ tail -n 3 build/sanitize/ctest.log
 echo "== Release build"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DDUDEDUR_WERROR=ON >/dev/null
 cmake --build build/release -j "$jobs"
+
+DUDEDUR_JOBS=$jobs scripts/fuzz.sh
+
+echo "== Release tests"
 ctest --test-dir build/release -j "$jobs" --output-on-failure

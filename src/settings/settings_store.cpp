@@ -20,10 +20,16 @@ Status Failure(const std::string& what, const std::string& path, int error) {
     return Status::Error(what + " " + path + ": " + std::strerror(error));
 }
 
-// The whole content of the file at `path`.
+// The whole content of the regular file at `path`. Anything else is refused without reading: a
+// pipe or a device in its place would block or never end.
 Result<std::string> ReadWholeFile(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return Failure("Nie można otworzyć pliku", path, errno);
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        close(fd);
+        return Status::Error("To nie jest zwykły plik: " + path);
+    }
     std::string text;
     char buffer[1 << 16];
     for (;;) {

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -28,12 +27,7 @@ ProgramRun RunDudedur(const std::vector<std::string>& args,
                       const std::map<std::string, std::string>& environment) {
     std::vector<std::string> argv = {DUDEDUR_BINARY};
     argv.insert(argv.end(), args.begin(), args.end());
-    // In a sanitized build, the font library's process-long caches are not reported as leaks.
-    std::map<std::string, std::string> withSuppressions = environment;
-    const std::filesystem::path suppressions =
-        std::filesystem::path(__FILE__).parent_path() / "lsan_suppressions.txt";
-    withSuppressions.try_emplace("LSAN_OPTIONS", "suppressions=" + suppressions.string());
-    return RunProgram(argv, withSuppressions);
+    return RunProgram(argv, environment);
 }
 
 ProgramRun RunProgram(const std::vector<std::string>& args,

@@ -18,8 +18,7 @@ struct ProgramRun {
 ProgramRun RunProgram(const std::vector<std::string>& argv,
                       const std::map<std::string, std::string>& environment = {});
 
-// Runs the dudedur program built with the tests. Unless `environment` sets LSAN_OPTIONS, a
-// sanitized program ignores the leaks listed in lsan_suppressions.txt beside this file.
+// Runs the dudedur program built with the tests.
 ProgramRun RunDudedur(const std::vector<std::string>& args,
                       const std::map<std::string, std::string>& environment = {});
 

@@ -1,6 +1,7 @@
 #include "app/run_window.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
@@ -46,6 +47,10 @@ int RunMainWindow(const WindowServices& services) {
     // A failure here would otherwise pass for a normal end: it ends the program with a failure.
     try {
         TFormZadaniaForm window(services);
+        // Centred on the desktop when first shown; each activation then sets its top edge.
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            window.move(screen->availableGeometry().center() - window.rect().center());
+        }
         window.show();
         return QApplication::exec();
     } catch (const std::exception& error) {

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config git
-    qt6-base-dev libcairo2-dev libpango1.0-dev fonts-dejavu-core
+    qt6-base-dev libcairo2-dev libpango1.0-dev fonts-dejavu-core fonts-dejavu-extra
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     poppler-utils qpdf mupdf-tools

@@ -6,5 +6,5 @@ cd "$(dirname "$0")/.."
 scripts/bootstrap.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/release -j "${DUDEDUR_JOBS:-2}" --target dudedur
-# Writes a worksheet with the window's first-run options and prints where it is.
-build/release/src/dudedur generate "$@"
+# Starts the window; with a subcommand (e.g. `scripts/run.sh generate`) the command line instead.
+build/release/src/dudedur "$@"

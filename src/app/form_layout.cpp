@@ -59,12 +59,6 @@ QComboBox* AddPickList(QWidget* parent, const char* name, const char* label, QRe
     return list;
 }
 
-QFont TahomaFont(int points, bool bold = false) {
-    QFont font(QStringLiteral("Tahoma"), points);
-    font.setBold(bold);
-    return font;
-}
-
 }  // namespace
 
 void TFormZadaniaForm::BuildLayout() {
@@ -106,6 +100,12 @@ void TFormZadaniaForm::BuildLayout() {
     BuildHelpPage();
     BuildBottomBar();
     SetTabOrder();
+
+    // A style sheet stops fonts passing from a widget to its children, so each child without a
+    // font of its own is given the form's.
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (!child->testAttribute(Qt::WA_SetFont)) child->setFont(font());
+    }
 }
 
 void TFormZadaniaForm::BuildSettingsPage() {

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "app/form_zadania_form.h"
+#include "app/office_style.h"
 #include "common/build_info.h"
 
 namespace dudedur::app {
@@ -42,9 +43,7 @@ QLabel* AddRichLabel(QWidget* page, const char* name, const QString& html) {
 }
 
 void SetPointSize(QLabel* label, int points) {
-    QFont font = label->font();
-    font.setPointSize(points);
-    label->setFont(font);
+    label->setFont(TahomaFont(points));
 }
 
 }  // namespace

@@ -2,6 +2,15 @@
 
 namespace dudedur::app {
 
+QFont TahomaFont(int points, bool bold) {
+    // Where Tahoma is not installed, a condensed face keeps the captions within their fixed
+    // places; a plain sans face is wider and clips them.
+    QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"));
+    QFont font(QStringLiteral("Tahoma"), points);
+    font.setBold(bold);
+    return font;
+}
+
 QString OfficeBlueStyleSheet() {
     return QStringLiteral(R"(
 #AdvOfficePagerTesty, #AdvOfficePage1 {

@@ -150,6 +150,12 @@ TEST_F(WindowTest, WindowIsFixedWithOnlyACloseBoxAndItsCaption) {
     EXPECT_EQ(window->font().pointSize(), 8);
     EXPECT_EQ(window->AdvGlowButtonGen->font().pointSize(), 10);
     EXPECT_TRUE(window->AdvGlowButtonGen->font().bold());
+    // The style sheet must not leave any control in the platform's default face.
+    for (const QWidget* child : window->findChildren<QWidget*>()) {
+        const QString name = child->objectName();
+        if (name.isEmpty() || name.startsWith(QStringLiteral("qt_"))) continue;  // Qt's own parts
+        EXPECT_EQ(Str(child->font().family()), "Tahoma") << Str(name);
+    }
 }
 
 TEST_F(WindowTest, PagesHaveTheirTabsInOrder) {

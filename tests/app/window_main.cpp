@@ -3,10 +3,6 @@
 
 #include <QApplication>
 
-// Read by LeakSanitizer in the sanitized build. fontconfig keeps its font cache, which Qt loads
-// once, until the process ends; nothing of ours is left out.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-
 int main(int argc, char** argv) {
     // No test may need a display or open a real window.
     qputenv("QT_QPA_PLATFORM", "offscreen");

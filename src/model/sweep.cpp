@@ -235,9 +235,10 @@ class ModeSweep {
 };
 
 // Appends, in (b, c, mode) order, every valid problem of the given modes (one or two, in mode
-// order) for a fixed first argument and pair.
-template <typename List>
-void AppendFirstArgument(std::span<ModeSweep> modes, List& out) {
+// order) for a fixed first argument and pair. The number of modes is fixed at compile time, so
+// that the loops over them unroll.
+template <size_t kModes, typename List>
+void AppendFirstArgument(std::span<ModeSweep, kModes> modes, List& out) {
     Interval bs = kNothing;
     for (ModeSweep& mode : modes) {
         if (mode.bs().lo > mode.bs().hi) continue;
@@ -372,7 +373,11 @@ void SweepThreeArguments(const GenerationOptions& options, const std::vector<Ope
             const size_t before = out.size();
             ModeSweep modes[2];
             const size_t modeCount = modesFor(a, pairs[p], modes);
-            AppendFirstArgument(std::span<ModeSweep>(modes, modeCount), out);
+            if (modeCount == 1) {
+                AppendFirstArgument(std::span<ModeSweep, 1>(modes, 1), out);
+            } else {
+                AppendFirstArgument(std::span<ModeSweep, 2>(modes, 2), out);
+            }
             if (before == 0 && !out.empty()) creationOrder.push_back(p);
         }
         // Groups first met at this a stand in the order of their first (b, c), then pair.

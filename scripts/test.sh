@@ -19,7 +19,7 @@ ctest --test-dir build/sanitize -j "$jobs" --output-on-failure >build/sanitize/c
     cat build/sanitize/ctest.log
     exit 1
 }
-tail -n 3 build/sanitize/ctest.log
+grep -E "tests passed|did not run|Skipped" build/sanitize/ctest.log | sed "s/^/sanitized: /"
 
 echo "== Release build"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DDUDEDUR_WERROR=ON >/dev/null

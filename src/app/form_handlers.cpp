@@ -1,11 +1,13 @@
 // The event handlers of the main window and the guard that keeps an escaping exception from
 // ending the program.
 #include <QCheckBox>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QWindow>
 #include <algorithm>
 #include <exception>
 
@@ -25,6 +27,13 @@ void TFormZadaniaForm::ConnectHandlers() {
             [this] { RunGuarded([this] { AdvOfficeCheckBoxTrzSkladnikiClick(); }); });
     connect(AdvOfficePager1, &QTabWidget::currentChanged, this,
             [this] { RunGuarded([this] { AdvOfficePager1Change(); }); });
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
+        if (focused == nullptr) {
+            focusLeftProgram_ = true;
+        } else if (focused != windowHandle()) {
+            focusLeftProgram_ = false;  // a window of the program, such as a box
+        }
+    });
     for (QLabel* link : {HTMLabel1, HTMLabel4, HTMLabelNowaWersja}) {
         connect(link, &QLabel::linkActivated, this,
                 [this](const QString& target) { RunGuarded([&] { OpenLink(target); }); });
@@ -42,7 +51,13 @@ void TFormZadaniaForm::RunGuarded(const std::function<void()>& handler) {
 }
 
 bool TFormZadaniaForm::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) RunGuarded([this] { FormActivate(); });
+    // The window becomes the program's active window when it is first shown and when it takes
+    // the focus back from another window of the program; coming back from another program (the
+    // PDF viewer, the browser of a link) leaves its page and place as the user left them.
+    if (event->type() == QEvent::WindowActivate) {
+        if (!focusLeftProgram_) RunGuarded([this] { FormActivate(); });
+        focusLeftProgram_ = false;
+    }
     return QWidget::event(event);
 }
 

@@ -108,6 +108,9 @@ class TFormZadaniaForm : public QWidget {
     void ShowProgress(int32_t position, int32_t maximum);
 
     WindowServices services_;
+    // Whether the program's focus went to another program since the window was last active:
+    // coming back from there is not an activation of the program's window.
+    bool focusLeftProgram_ = false;
 };
 
 }  // namespace dudedur::app

@@ -77,6 +77,37 @@ TEST_F(WindowTest, AfterAMessageTheWindowIsBackOnTheSettingsPageAt40Pixels) {
     EXPECT_EQ(window->x(), 100) << "the left edge stays";
 }
 
+// Activation through the window system: back from a window of the program the window returns to
+// the settings page at 40 pixels; back from another program it stays as the user left it.
+TEST_F(WindowTest, ActivationComesOnlyFromTheProgramsOwnWindows) {
+    const struct {
+        const char* name;
+        bool fromOwnWindow;
+    } cases[] = {{"back from a window of the program", true},
+                 {"back from another program", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto window = MakeWindow();
+        Show(*window);
+        window->move(100, 300);
+        window->AdvOfficePager1->setCurrentWidget(window->AdvOfficePage1);
+
+        QWidget other;
+        other.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+        // What the window system reports when the focus leaves for the other window.
+        emit qApp->focusWindowChanged(c.fromOwnWindow ? other.windowHandle() : nullptr);
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(window.get(), &activate);
+
+        const bool activated = c.fromOwnWindow;
+        EXPECT_EQ(window->AdvOfficePager1->currentWidget() == window->AdvOfficePagerTesty,
+                  activated);
+        EXPECT_EQ(window->y() == 40, activated);
+        EXPECT_EQ(window->x(), 100);
+    }
+}
+
 TEST_F(WindowTest, ClosingByAnyMeansSavesEveryOption) {
     settings::FormOptions changed;
     changed.CBDodawanie = false;

@@ -14,6 +14,7 @@
 
 #include "app/form_zadania_form.h"
 #include "app/window_services.h"
+#include "scoped_environment.h"
 #include "temp_folder.h"
 
 namespace dudedur::app {
@@ -21,9 +22,9 @@ namespace dudedur::app {
 class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        setenv("HOME", home.path().c_str(), 1);
-        unsetenv("XDG_CONFIG_HOME");
-        unsetenv("XDG_DOCUMENTS_DIR");
+        environment.Set("HOME", home.path());
+        environment.Unset("XDG_CONFIG_HOME");
+        environment.Unset("XDG_DOCUMENTS_DIR");
     }
 
     WindowServices Services() {
@@ -70,6 +71,7 @@ class WindowTest : public ::testing::Test {
     }
 
     testing::TempFolder home;
+    testing::ScopedEnvironment environment;
     std::vector<std::string> messages;
     std::vector<std::string> errors;
     std::vector<std::string> opened;

@@ -13,6 +13,7 @@
 #include "pdf/Pdfhdr.h"
 #include "platform/desktop_opener.h"
 #include "run_program.h"
+#include "scoped_environment.h"
 #include "temp_folder.h"
 
 namespace dudedur {
@@ -197,11 +198,12 @@ TEST(DesktopOpener, HandsTheNameOverUnchanged) {
     }
     std::filesystem::permissions(script, std::filesystem::perms::owner_all);
     const std::string name = folder / "it's \"my\" file; $(touch pwned) `id`.pdf";
-    const char* oldPath = std::getenv("PATH");
-    const std::string savedPath = oldPath ? oldPath : "";
-    setenv("PATH", (folder.path() + ":" + savedPath).c_str(), 1);
-    platform::OpenWithDesktop(name);
-    setenv("PATH", savedPath.c_str(), 1);
+    {
+        testing::ScopedEnvironment environment;
+        const char* path = std::getenv("PATH");
+        environment.Set("PATH", folder.path() + ":" + (path != nullptr ? path : ""));
+        platform::OpenWithDesktop(name);
+    }
     for (int i = 0; i < 500 && !std::filesystem::exists(record); ++i) usleep(10000);
     EXPECT_EQ(ReadFile(record), "1\n" + name + "\n");
     EXPECT_FALSE(std::filesystem::exists(folder / "pwned"));

@@ -23,6 +23,7 @@
 #include "pdf/Pdfhdr.h"
 #include "pdf_text.h"
 #include "run_program.h"
+#include "scoped_environment.h"
 #include "temp_folder.h"
 #include "worksheet/output_file.h"
 
@@ -35,6 +36,7 @@ using testing::PdfPage;
 using testing::ReadFile;
 using testing::ReadPdfPages;
 using testing::RunDudedur;
+using testing::ScopedEnvironment;
 using testing::TempFolder;
 
 struct Shape {
@@ -464,11 +466,10 @@ class GenerateActionTest : public ::testing::Test {
   protected:
     GenerateActionTest() {
         documents_ = home_ / "Dokumenty";
-        setenv("XDG_DOCUMENTS_DIR", documents_.c_str(), 1);
+        environment_.Set("XDG_DOCUMENTS_DIR", documents_);
         pdf_.SetOpener([this](const std::string& path) { opened_.push_back(path); });
         session_.now = [this] { return now_; };
     }
-    ~GenerateActionTest() override { unsetenv("XDG_DOCUMENTS_DIR"); }
 
     Result<std::string> Generate(GenerateRequest request = {}) {
         request.open = true;
@@ -489,6 +490,7 @@ class GenerateActionTest : public ::testing::Test {
     std::string ExpectedPath() const { return documents_ + "/Dudedur/" + DocumentFileName(now_); }
 
     TempFolder home_;
+    ScopedEnvironment environment_;
     std::string documents_;
     Dudedur model_;
     TRolePDF pdf_;
